@@ -67,6 +67,29 @@ TEST(ModuleLifetime, LoadsAndUnloadsRepeatedly) {
     }
 }
 
+TEST(ModuleLifetime, LoadsWhenTheClassCannotBeRegisteredAndStillUnregistersAtUnload) {
+    // A global class of the same name, registered first by someone else,
+    // makes the module's registration fail.
+    WNDCLASSA other = {};
+    other.style = CS_GLOBALCLASS;
+    other.lpfnWndProc = DefWindowProcA;
+    other.hInstance = GetModuleHandleA(nullptr);
+    other.lpszClassName = kClass;
+    ASSERT_NE(0, RegisterClassA(&other));
+
+    HMODULE module = LoadLibraryA(KorvalPath().c_str());
+    ASSERT_NE(nullptr, module) << "a refused registration does not refuse the load";
+    WNDCLASSA wc;
+    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), kClass, &wc));
+    EXPECT_EQ(reinterpret_cast<void*>(DefWindowProcA), reinterpret_cast<void*>(wc.lpfnWndProc));
+    ASSERT_TRUE(FreeLibrary(module));
+
+    // Unloading unregisters the class by name whether or not the module's own
+    // registration succeeded; the global class of that name is gone.
+    EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), kClass, &wc));
+    UnregisterClassA(kClass, GetModuleHandleA(nullptr));
+}
+
 TEST_F(LoadedModule, CommandItemWritesTheTextAndItsZeroAndNothingBeyond) {
     auto commandItem = Entry<PFN_NWinPropGetCommandItem>(ORD_NWinPropGetCommandItem);
     ASSERT_NE(nullptr, commandItem);
