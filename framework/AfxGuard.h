@@ -6,8 +6,7 @@
 
 #include "CException.h"
 
-template <class Result, class Body>
-Result AfxGuard(Result failure, Body&& body) {
+template <class Result, class Body> Result AfxGuard(Result failure, Body&& body) {
     try {
         return body();
     } catch (CException* e) {

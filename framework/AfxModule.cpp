@@ -19,18 +19,30 @@ ModuleState& State() {
 }
 } // namespace
 
-CWinApp* AfxGetApp() { return State().app; }
-HINSTANCE AfxGetInstanceHandle() { return State().instance; }
-HINSTANCE AfxGetResourceHandle() { return State().instance; }
-COLORREF AfxGetDialogBkColor() { return State().dialogBackground; }
-COLORREF AfxGetDialogTextColor() { return State().dialogText; }
+CWinApp* AfxGetApp() {
+    return State().app;
+}
+HINSTANCE AfxGetInstanceHandle() {
+    return State().instance;
+}
+HINSTANCE AfxGetResourceHandle() {
+    return State().instance;
+}
+COLORREF AfxGetDialogBkColor() {
+    return State().dialogBackground;
+}
+COLORREF AfxGetDialogTextColor() {
+    return State().dialogText;
+}
 
 void AfxSetDialogColors(COLORREF background, COLORREF text) {
     State().dialogBackground = background;
     State().dialogText = text;
 }
 
-void AfxSetApp(CWinApp* app) { State().app = app; }
+void AfxSetApp(CWinApp* app) {
+    State().app = app;
+}
 
 BOOL AfxDllAttach(HINSTANCE module) {
     State().instance = module;

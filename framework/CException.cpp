@@ -2,6 +2,10 @@
 
 #include <new>
 
+IMPLEMENT_DYNAMIC(CException, CObject)
+IMPLEMENT_DYNAMIC(CMemoryException, CException)
+IMPLEMENT_DYNAMIC(CUserException, CException)
+
 void CException::Delete() {
     if (m_bAutoDelete)
         delete this;
@@ -13,4 +17,8 @@ void AfxThrowMemoryException() {
     static CMemoryException lastResort(FALSE);
     CException* e = new (std::nothrow) CMemoryException(TRUE);
     throw e != nullptr ? e : &lastResort;
+}
+
+void AfxThrowUserException() {
+    throw static_cast<CException*>(new CUserException(TRUE));
 }

@@ -5,10 +5,13 @@
 
 #include <windows.h>
 
-class CException {
+#include "CObject.h"
+
+class CException : public CObject {
+    DECLARE_DYNAMIC(CException)
 public:
     explicit CException(BOOL autoDelete = TRUE) : m_bAutoDelete(autoDelete) {}
-    virtual ~CException() = default;
+    ~CException() override = default;
 
     void Delete();
 
@@ -16,9 +19,20 @@ public:
 };
 
 class CMemoryException : public CException {
+    DECLARE_DYNAMIC(CMemoryException)
 public:
     using CException::CException;
 };
+
+// Ends an operation the user can correct (a failed data-exchange check),
+// after the user has been told; whoever catches it says nothing more.
+class CUserException : public CException {
+    DECLARE_DYNAMIC(CUserException)
+public:
+    using CException::CException;
+};
+
+[[noreturn]] void AfxThrowUserException();
 
 // Raises allocation failure as the framework does: a CMemoryException*.
 [[noreturn]] void AfxThrowMemoryException();

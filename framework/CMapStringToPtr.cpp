@@ -4,6 +4,7 @@
 #include <new>
 
 #include "CException.h"
+#include "CString.h"
 
 struct CMapStringToPtr::Block {
     Block* next;
@@ -24,7 +25,9 @@ char* CopyKey(const char* key) {
 
 CMapStringToPtr::CMapStringToPtr(int blockSize) : m_nBlockSize(blockSize > 0 ? blockSize : 10) {}
 
-CMapStringToPtr::~CMapStringToPtr() { RemoveAll(); }
+CMapStringToPtr::~CMapStringToPtr() {
+    RemoveAll();
+}
 
 UINT CMapStringToPtr::HashKey(const char* key) {
     UINT hash = 0;
@@ -55,8 +58,7 @@ CMapStringToPtr::Assoc* CMapStringToPtr::GetAssocAt(const char* key, UINT& bucke
 
 CMapStringToPtr::Assoc* CMapStringToPtr::NewAssoc(const char* key) {
     if (m_pFreeList == nullptr) {
-        void* memory =
-            ::operator new(sizeof(Block) + sizeof(Assoc) * m_nBlockSize, std::nothrow);
+        void* memory = ::operator new(sizeof(Block) + sizeof(Assoc) * m_nBlockSize, std::nothrow);
         if (memory == nullptr)
             AfxThrowMemoryException();
         Block* block = static_cast<Block*>(memory);
@@ -116,7 +118,9 @@ void*& CMapStringToPtr::operator[](const char* key) {
     return assoc->value;
 }
 
-void CMapStringToPtr::SetAt(const char* key, void* value) { (*this)[key] = value; }
+void CMapStringToPtr::SetAt(const char* key, void* value) {
+    (*this)[key] = value;
+}
 
 BOOL CMapStringToPtr::RemoveKey(const char* key) {
     if (key == nullptr || m_pHashTable == nullptr)
@@ -176,4 +180,11 @@ void CMapStringToPtr::GetNextAssoc(POSITION& pos, const char*& key, void*& value
     pos = reinterpret_cast<POSITION>(next);
     key = assoc->key;
     value = assoc->value;
+}
+
+void CMapStringToPtr::GetNextAssoc(POSITION& pos, CString& key, void*& value) const {
+    const char* text = nullptr;
+    GetNextAssoc(pos, text, value);
+    if (text != nullptr)
+        key = text;
 }

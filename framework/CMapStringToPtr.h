@@ -8,6 +8,8 @@
 
 #include "AfxTypes.h"
 
+class CString;
+
 class CMapStringToPtr {
 public:
     explicit CMapStringToPtr(int blockSize = 10);
@@ -30,6 +32,7 @@ public:
     POSITION GetStartPosition() const;
     // Yields the entry at pos and moves pos on (null after the last entry).
     void GetNextAssoc(POSITION& pos, const char*& key, void*& value) const;
+    void GetNextAssoc(POSITION& pos, CString& key, void*& value) const;
 
     // Sets the number of hash buckets; only while the map is empty.
     void InitHashTable(UINT hashSize);

@@ -3,14 +3,20 @@
 #include "AfxModule.h"
 #include "TempMaps.h"
 
-CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) { AfxSetApp(this); }
+IMPLEMENT_DYNAMIC(CWinApp, CObject)
+
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) {
+    AfxSetApp(this);
+}
 
 CWinApp::~CWinApp() {
     if (AfxGetApp() == this)
         AfxSetApp(nullptr);
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
 int CWinApp::ExitInstance() {
     AfxReleaseTempObjects();

@@ -5,10 +5,13 @@
 
 #include <windows.h>
 
-class CWinApp {
+#include "CObject.h"
+
+class CWinApp : public CObject {
+    DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(const char* appName = nullptr);
-    virtual ~CWinApp();
+    ~CWinApp() override;
 
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -22,8 +25,7 @@ public:
     virtual BOOL OnIdle(LONG count);
 
     // The colours of the module's dialogs: grey background and black text by default.
-    void SetDialogBkColor(COLORREF background = RGB(192, 192, 192),
-                          COLORREF text = RGB(0, 0, 0));
+    void SetDialogBkColor(COLORREF background = RGB(192, 192, 192), COLORREF text = RGB(0, 0, 0));
 
     const char* m_pszAppName;
 };

@@ -19,7 +19,9 @@ void AfxRegisterTempMap(AfxTempReleaser release) {
         State().releasers.push_back(release);
 }
 
-void AfxLockTempMaps() { ++State().locks; }
+void AfxLockTempMaps() {
+    ++State().locks;
+}
 
 BOOL AfxUnlockTempMaps(BOOL deleteTemps) {
     TempMapState& state = State();
@@ -38,4 +40,6 @@ void AfxReleaseTempObjects() {
         release();
 }
 
-int AfxGetTempMapLockCount() { return State().locks; }
+int AfxGetTempMapLockCount() {
+    return State().locks;
+}

@@ -115,7 +115,8 @@ TEST(DllMessageFilter, AnswersTheApplicationsPreTranslateMessage) {
 
 TEST(Guard, CatchesAndDeletesFrameworkExceptionsAndSwallowsOthers) {
     EXPECT_EQ(7, AfxGuard(0, [] { return 7; }));
-    EXPECT_EQ(-1, AfxGuard(-1, []() -> int { throw static_cast<CException*>(new CTestException); }));
+    EXPECT_EQ(-1,
+              AfxGuard(-1, []() -> int { throw static_cast<CException*>(new CTestException); }));
     EXPECT_EQ(0, g_liveExceptions);
     EXPECT_EQ(-1, AfxGuard(-1, []() -> int { AfxThrowMemoryException(); }));
     EXPECT_EQ(-1, AfxGuard(-1, []() -> int { throw std::bad_alloc(); }));
@@ -140,7 +141,9 @@ TEST(Exceptions, DeleteLeavesAnObjectThatIsNotAutoDeleted) {
 }
 
 int g_releases = 0;
-void CountRelease() { ++g_releases; }
+void CountRelease() {
+    ++g_releases;
+}
 
 TEST(TempMaps, ReleaseWaitsForTheLastUnlockAndIdleReleasesWhenUnlocked) {
     static bool registered = false;

@@ -19,7 +19,9 @@ std::map<std::string, void*> Contents(const CMapStringToPtr& map) {
     return out;
 }
 
-void* P(int n) { return reinterpret_cast<void*>(static_cast<INT_PTR>(n)); }
+void* P(int n) {
+    return reinterpret_cast<void*>(static_cast<INT_PTR>(n));
+}
 
 TEST(CMapStringToPtr, SetLookupReplaceAndRemove) {
     CMapStringToPtr map(10);

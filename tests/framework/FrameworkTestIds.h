@@ -1,0 +1,7 @@
+// Resource ids shared by the framework test program and its resource file.
+#pragma once
+
+#define IDS_GREETING 100
+// 260 characters: longer than a loaded string may be.
+#define IDS_LONG 101
+#define IDS_ABSENT 199
