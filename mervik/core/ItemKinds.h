@@ -9,6 +9,7 @@ namespace mervik {
 namespace kind {
 constexpr int FormWindow = 1;
 constexpr int DataField = 4;
+constexpr int CheckBox = 8;
 constexpr int PushButton = 6;
 constexpr int CustomControl = 22;
 constexpr int Application = 29;

@@ -175,6 +175,7 @@ void SaveItem(const Item& item, int depth, std::string& out) {
 
 LoadResult LoadOutline(OutlineStore& store, const std::string& text, const std::string& name) {
     LoadResult result;
+    uint32_t previousCurrent = store.current;
     uint32_t handle = store.Open(name);
     Outline* outline = store.FindOutline(handle);
     // path[d] is the last item read at depth d; path[0] is the root.
@@ -228,6 +229,7 @@ LoadResult LoadOutline(OutlineStore& store, const std::string& text, const std::
         }
     } catch (const ParseError& error) {
         store.Close(handle);
+        store.current = previousCurrent;
         result.line = lineNumber;
         result.message = error.message;
         return result;

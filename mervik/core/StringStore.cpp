@@ -69,10 +69,8 @@ bool StringStore::WriteBytes(uint32_t* handle, const std::string& bytes) {
 uint32_t StringStore::WriteKept(uint32_t& slot, const std::string& text) {
     if (Find(slot) == nullptr)
         slot = Add(0, StringOwner::Library);
-    if (!Resize(slot, static_cast<uint32_t>(text.size() + 1)))
-        return 0;
-    std::memcpy(Find(slot)->bytes.data(), text.data(), text.size());
-    return slot;
+    uint32_t handle = slot;
+    return WriteText(&handle, text) ? slot : 0;
 }
 
 bool StringStore::FreeKept(uint32_t handle) {
