@@ -146,8 +146,12 @@ BOOL CKItem::GetNamedProperty(const char* name, CString& out) {
 }
 
 BOOL CKItem::SetNamedProperty(const char* name, const void* value, WORD length) {
-    if (length == 0 && value != nullptr)
-        length = WORD(std::strlen(static_cast<const char*>(value)) + 1);
+    if (length == 0 && value != nullptr) {
+        size_t textLength = std::strlen(static_cast<const char*>(value)) + 1;
+        if (textLength > 0xFFFF) // the host stores 16-bit lengths: refused, never cut short
+            return 0;
+        length = WORD(textLength);
+    }
     return HostSetNamedProperty(m_hOutline, m_hItem, name, value, length);
 }
 
