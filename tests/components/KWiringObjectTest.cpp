@@ -45,7 +45,7 @@ TEST_F(WiringObject, BindingByItemAndByHandlesAndUnbound) {
     CKWiringObject notAWindow(reinterpret_cast<HWND>(0x7ff0));
     EXPECT_EQ(0u, notAWindow.GetItem());
     EXPECT_EQ(nullptr, notAWindow.GetWindow());
-    EXPECT_EQ(0, CKWiringObject(m_outline, 0).GetKind());
+    EXPECT_EQ(-1, CKWiringObject(m_outline, 0).GetKind());
     EXPECT_EQ(0u, byItem.AttachWindow(reinterpret_cast<HWND>(0x7ff0)));
     EXPECT_EQ(Find("dfName"), byItem.GetItem()) << "a non-window changes nothing";
 }
