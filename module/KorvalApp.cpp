@@ -14,7 +14,7 @@ const char kComponentWindowClass[] = "ZCicsDataSource";
 
 // Defined in this order on purpose: the table is built before the application
 // object and, in reverse, destroyed after it.
-CMapStringToPtr DataItemTable(10);
+CDataItemTable DataItemTable;
 CKorvalApp theApp;
 
 CKorvalApp::CKorvalApp() : CWinApp("KORVAL11.DLL") {}

@@ -1,0 +1,3 @@
+#include "KObject.h"
+
+IMPLEMENT_DYNAMIC(CKObject, CObject)
