@@ -168,23 +168,47 @@ TEST_F(DllOutline, BadHandlesAreAnsweredWithNothing) {
         {"free twice", [&] { return HOST(HostFreeString)(freed); }},
         {"lock freed", [&] { return BOOL(HOST(HostLockString)(freed, nullptr) != nullptr); }},
         {"convert freed", [&] { return BOOL(HOST(HostConvertText)(freed) != 0); }},
-        {"resize freed", [&] { HOSTSTR h = freed; return HOST(HostSetStringSize)(&h, 4); }},
-        {"absurd size", [] { HOSTSTR h = 0; return HOST(HostSetStringSize)(&h, 0xFFFFFFF0u); }},
+        {"resize freed",
+         [&] {
+             HOSTSTR h = freed;
+             return HOST(HostSetStringSize)(&h, 4);
+         }},
+        {"absurd size",
+         [] {
+             HOSTSTR h = 0;
+             return HOST(HostSetStringSize)(&h, 0xFFFFFFF0u);
+         }},
         {"absurd array", [] { return BOOL(HOST(HostCreateStringArray)(0x7FFFFFFF) != 0); }},
         {"absurd resize", [&] { return HOST(HostResizeStringArray)(array, 0, 0x7FFFFFFF); }},
         {"negative resize", [&] { return HOST(HostResizeStringArray)(array, 0, -3); }},
         {"index out of range",
-         [&] { HOSTSTR h = 0; return HOST(HostGetArrayString)(array, &h, 5); }},
-        {"negative index", [&] { HOSTSTR h = 0; return HOST(HostGetArrayString)(array, &h, -1); }},
+         [&] {
+             HOSTSTR h = 0;
+             return HOST(HostGetArrayString)(array, &h, 5);
+         }},
+        {"negative index",
+         [&] {
+             HOSTSTR h = 0;
+             return HOST(HostGetArrayString)(array, &h, -1);
+         }},
         {"set freed string", [&] { return HOST(HostSetArrayString)(array, freed, 0); }},
         {"unknown array", [] { return HOST(HostResizeStringArray)(0x7FFFFF, 0, 1); }},
-        {"no statement", [&] { return BOOL(HOST(HostParseStatement)(nullptr, o, field, nullptr) != 0); }},
+        {"no statement",
+         [&] { return BOOL(HOST(HostParseStatement)(nullptr, o, field, nullptr) != 0); }},
         {"null name", [&] { return HOST(HostSetItemClass)(o, field, nullptr); }},
         {"null type", [] { return BOOL(HOST(HostGetChildKind)(223, nullptr) != 0); }},
         {"no window", [] { return BOOL(HOST(HostGetWindowItem)(nullptr) != 0); }},
         {"units of no window",
-         [] { HOSTNUMBER n; HOST(HostNumberFromDouble)(1.0, &n); return BOOL(HOST(HostUnitsToPixels)(nullptr, n, FALSE) != 0); }},
-        {"execute nothing", [] { DWORD r = 0; return HOST(HostExecute)(nullptr, 1, &r); }},
+         [] {
+             HOSTNUMBER n;
+             HOST(HostNumberFromDouble)(1.0, &n);
+             return BOOL(HOST(HostUnitsToPixels)(nullptr, n, FALSE) != 0);
+         }},
+        {"execute nothing",
+         [] {
+             DWORD r = 0;
+             return HOST(HostExecute)(nullptr, 1, &r);
+         }},
         {"close edit without bracket", [] { return HOST(HostCloseEdit)(12345); }},
         {"end edit without bracket", [] { return HOST(HostEndEdit)(1); }},
     };

@@ -219,10 +219,12 @@ TEST_F(OutlineCore, ChildKindsOfTypeNamesAndClassNames) {
         const char* typeName;
         int expected;
     } cases[] = {
-        {223, "Number", 172},      {223, "String", 206},    {223, "Long String", 154},
-        {223, "Date/Time", 58},    {138, "Boolean", 37},    {223, "clsCustomer", 261},
-        {223, "clsUnknown", 0},    {29, "Form Window", 1},  {29, "Dialog Box", 66},
-        {244, "Form Window Class", 246}, {29, "clsCustomer", 0}, {223, "", 0},
+        {223, "Number", 172},      {223, "String", 206},
+        {223, "Long String", 154}, {223, "Date/Time", 58},
+        {138, "Boolean", 37},      {223, "clsCustomer", 261},
+        {223, "clsUnknown", 0},    {29, "Form Window", 1},
+        {29, "Dialog Box", 66},    {244, "Form Window Class", 246},
+        {29, "clsCustomer", 0},    {223, "", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, lib.ChildKind(c.parent, c.typeName)) << c.typeName;
