@@ -335,4 +335,53 @@ TEST_F(DesignWindowsOfFixture, RebuildGivesANewWindowAndRetiresTheOld) {
     EXPECT_EQ(nullptr, HOST(HostGetItemWindow)(o, button));
 }
 
+// Every child window item of the demo's sample, nested container included, and the
+// components' windows of the class their module registers once it is loaded.
+TEST(DesignWindowsOfSample, ChildWindowsAndComponentClasses) {
+    int line = 0;
+    HOUTLINE o = MervikLoadOutlineFile((BinaryFolder() + "samples\\cics_form.outline").c_str(),
+                                       &line, nullptr, 0);
+    ASSERT_NE(0u, o) << "line " << line;
+    HITEM form = MervikFindItemByName(o, "frmOrders");
+    HWND top = MervikOpenDesignWindows(o, form);
+    ASSERT_NE(nullptr, top);
+
+    auto className = [&](const char* name) {
+        char text[64] = {};
+        GetClassNameA(HOST(HostGetItemWindow)(o, MervikFindItemByName(o, name)), text, sizeof text);
+        return std::string(text);
+    };
+    for (const char* name : {"cicsCustInq", "cicsOrderTran", "dfCUSTNO", "dfNAME", "pbInvoke",
+                             "pbCommit", "dfBALANCE", "pbAbort"}) {
+        HITEM item = MervikFindItemByName(o, name);
+        HWND w = HOST(HostGetItemWindow)(o, item);
+        ASSERT_TRUE(IsWindow(w)) << name;
+        EXPECT_EQ(item, HOST(HostGetWindowItem)(w)) << name;
+        EXPECT_EQ(o, HOST(HostGetWindowOutline)(w)) << name;
+        EXPECT_EQ(item, HOST(HostGetWindowValue)(w)) << name;
+    }
+    // The nested container's children sit in the container's window.
+    HITEM nested = HOST(HostFindSubItem)(o, form, 270, 1);
+    HWND nestedWindow = HOST(HostGetItemWindow)(o, nested);
+    ASSERT_TRUE(IsWindow(nestedWindow));
+    EXPECT_EQ(nestedWindow,
+              GetParent(HOST(HostGetItemWindow)(o, MervikFindItemByName(o, "pbAbort"))));
+    EXPECT_EQ(top, GetParent(nestedWindow));
+
+    WNDCLASSA wc;
+    if (!GetClassInfoA(nullptr, "ZCicsDataSource", &wc)) {
+        EXPECT_EQ("MervikDesignWindow", className("cicsCustInq"));
+        HMODULE korval = LoadLibraryA(KorvalPath().c_str());
+        ASSERT_NE(nullptr, korval);
+        HOST(HostRebuildItemWindow)(o, MervikFindItemByName(o, "cicsCustInq"));
+        EXPECT_EQ("ZCicsDataSource", className("cicsCustInq"));
+        HOST(HostCloseOutline)(o);
+        FreeLibrary(korval);
+    } else {
+        EXPECT_EQ("ZCicsDataSource", className("cicsCustInq"));
+        HOST(HostCloseOutline)(o);
+    }
+    EXPECT_FALSE(IsWindow(top));
+}
+
 } // namespace
