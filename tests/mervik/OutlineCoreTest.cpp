@@ -244,6 +244,28 @@ TEST_F(OutlineCore, ProtectionModesAndModificationMarks) {
     EXPECT_FALSE(lib.SetItemClass(o, field, nullptr));
 }
 
+TEST_F(OutlineCore, ClassAndLibraryUpdatesAnswerOnlyForTheirKinds) {
+    uint32_t classes = Add(app, kind::ClassDefinitions, "");
+    uint32_t definition = Add(classes, 246, "clsCustomer");
+    uint32_t include = Add(app, kind::LibraryInclude, "vtcics.apl");
+    unsigned updates = lib.classUpdates, refreshes = lib.libraryRefreshes;
+    EXPECT_TRUE(lib.UpdateClassDefinition(o, definition));
+    EXPECT_FALSE(lib.UpdateClassDefinition(o, include));
+    EXPECT_TRUE(lib.RefreshLibrary(o, include));
+    EXPECT_FALSE(lib.RefreshLibrary(o, definition));
+    EXPECT_EQ(updates + 1, lib.classUpdates);
+    EXPECT_EQ(refreshes + 1, lib.libraryRefreshes);
+
+    unsigned notifications = lib.outlines.FindOutline(o)->notifications;
+    EXPECT_TRUE(lib.NotifyItemChanged(o, field, kind::Title));
+    EXPECT_FALSE(lib.NotifyItemChanged(o, 0, kind::Title));
+    EXPECT_EQ(notifications + 1, lib.outlines.FindOutline(o)->notifications);
+    EXPECT_TRUE(lib.CheckLinks(o));
+    EXPECT_TRUE(lib.CheckKinds(o));
+    EXPECT_FALSE(lib.CheckLinks(0));
+    EXPECT_FALSE(lib.CheckKinds(0));
+}
+
 TEST_F(OutlineCore, EditBracketsTellOpenFromClosed) {
     EXPECT_FALSE(lib.IsEditOpen(o));
     EXPECT_EQ(0u, lib.EditMark(field)); // no bracket, no mark
