@@ -34,7 +34,8 @@ void PrintExportTable(HMODULE module) {
     auto base = reinterpret_cast<const BYTE*>(module);
     auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    const IMAGE_DATA_DIRECTORY& dir =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     if (dir.VirtualAddress == 0) {
         std::printf("export table: none\n");
         return;
@@ -57,12 +58,10 @@ void PrintExportTable(HMODULE module) {
     }
 }
 
-template <class Pfn>
-Pfn Entry(HMODULE module, KorvalOrdinal ordinal) {
+template <class Pfn> Pfn Entry(HMODULE module, KorvalOrdinal ordinal) {
     return reinterpret_cast<Pfn>(
         reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ordinal))));
 }
-
 
 struct Options {
     char module[MAX_PATH] = "KORVAL11.DLL";
@@ -119,8 +118,8 @@ int ShowModule(HMODULE module) {
         GetObjectA(bitmap, sizeof info, &info);
         std::printf("class palette: bitmap %s (%ld x %ld, %u bits per pixel), colour 0x%08lX, "
                     "value %lu\n",
-                    bitmap ? "present" : "missing", info.bmWidth, info.bmHeight,
-                    info.bmBitsPixel, colour, value);
+                    bitmap ? "present" : "missing", info.bmWidth, info.bmHeight, info.bmBitsPixel,
+                    colour, value);
     } else {
         ++failures;
     }
@@ -154,8 +153,7 @@ void PrintWindows(const MervikBinding& mervik, HWND window, int depth) {
     GetWindowRect(window, &rect);
     HITEM item = HOST_OPERATION_OF(mervik, HostGetWindowItem)(window);
     std::printf("%*s%-16s \"%s\" item %lu at %ld,%ld size %ldx%ld\n", depth * 2, "", className,
-                title, item, rect.left, rect.top, rect.right - rect.left,
-                rect.bottom - rect.top);
+                title, item, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT))
         if (HOST_OPERATION_OF(mervik, HostGetWindowItem)(child) != 0)
@@ -225,7 +223,8 @@ int DesignOutline(HMODULE module, const MervikBinding& mervik, const Options& op
         HITEM application = HOST_OPERATION_OF(mervik, HostGetFirstChild)(
             outline, HOST_OPERATION_OF(mervik, HostGetRootItem)(outline));
         for (HITEM child = HOST_OPERATION_OF(mervik, HostGetFirstChild)(outline, application);
-             child != 0 && window == 0; child = HOST_OPERATION_OF(mervik, HostGetNextSibling)(outline, child))
+             child != 0 && window == 0;
+             child = HOST_OPERATION_OF(mervik, HostGetNextSibling)(outline, child))
             if (HOST_OPERATION_OF(mervik, HostGetItemKind)(outline, child) == 1)
                 window = child;
     }

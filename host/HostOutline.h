@@ -107,7 +107,8 @@ HOSTAPI BOOL WINAPI HostFreeString(HOSTSTR h);
 HOSTAPI HOSTSTR WINAPI HostConvertText(HOSTSTR h);
 // A string the library keeps.
 HOSTAPI HOSTSTR WINAPI HostGetStringById(int id);
-HOSTAPI HOSTSTRARRAY WINAPI HostCreateStringArray(int elementKind);
+// A new array of that many empty entries (the module asks for 5 and resizes it later).
+HOSTAPI HOSTSTRARRAY WINAPI HostCreateStringArray(int initialCount);
 HOSTAPI BOOL WINAPI HostResizeStringArray(HOSTSTRARRAY a, int first, int count);
 // The array takes over h.
 HOSTAPI BOOL WINAPI HostSetArrayString(HOSTSTRARRAY a, HOSTSTR h, int index);

@@ -12,46 +12,86 @@ struct KindEntry {
 };
 
 const KindEntry kKinds[] = {
-    {1, "FormWindow"},        {2, "TableWindow"},
-    {3, "ChildTable"},        {4, "DataField"},
-    {5, "MultilineField"},    {6, "PushButton"},
-    {7, "RadioButton"},       {8, "CheckBox"},
-    {12, "BackgroundText"},   {14, "ListBox"},
-    {15, "ComboBox"},         {17, "Line"},
-    {18, "Picture"},          {19, "MDIWindow"},
-    {22, "CustomControl"},    {29, "Application"},
-    {37, "Boolean"},          {56, "MaxLength"},
-    {57, "DataType"},         {58, "DateTime"},
-    {63, "Description"},      {66, "DialogBox"},
-    {70, "Actions"},          {103, "WindowHandle"},
-    {107, "FontName"},        {110, "FontSize"},
-    {113, "Format"},          {114, "Contents"},
-    {118, "WindowVariables"}, {124, "Settings"},
-    {130, "Libraries"},       {131, "Include"},
-    {134, "Functions"},       {135, "Function"},
-    {136, "LocalVariables"},  {137, "Parameters"},
-    {138, "Returns"},         {154, "LongString"},
-    {157, "MDIContents"},     {172, "Number"},
-    {173, "MessageActions"},  {174, "On"},
-    {188, "!"},               {204, "SqlHandle"},
-    {205, "MultilineType"},   {206, "String"},
-    {208, "SystemConstants"}, {211, "TableContents"},
-    {222, "Constants"},       {223, "Variables"},
-    {229, "Height"},          {230, "Left"},
-    {232, "Title"},           {233, "Top"},
-    {234, "FileHandle"},      {235, "Width"},
-    {244, "ClassDefinitions"}, {245, "FunctionalClass"},
-    {246, "FormWindowClass"}, {247, "DialogBoxClass"},
-    {248, "TableWindowClass"}, {249, "MDIWindowClass"},
-    {261, "Instance"},        {262, "DerivedFrom"},
-    {270, "Container"},       {273, "ChildTableWindow"},
-    {278, "WindowFunctions"}, {279, "ClassFunctions"},
-    {281, "StaticVariables"}, {287, "ClassName"},
-    {413, "DynamicInclude"},  {600, "Set"},
-    {601, "Call"},            {602, "If"},
-    {603, "Else"},            {604, "ElseIf"},
-    {605, "While"},           {606, "Loop"},
-    {607, "Return"},          {608, "Break"},
+    {1, "FormWindow"},
+    {2, "TableWindow"},
+    {3, "ChildTable"},
+    {4, "DataField"},
+    {5, "MultilineField"},
+    {6, "PushButton"},
+    {7, "RadioButton"},
+    {8, "CheckBox"},
+    {12, "BackgroundText"},
+    {14, "ListBox"},
+    {15, "ComboBox"},
+    {17, "Line"},
+    {18, "Picture"},
+    {19, "MDIWindow"},
+    {22, "CustomControl"},
+    {29, "Application"},
+    {37, "Boolean"},
+    {56, "MaxLength"},
+    {57, "DataType"},
+    {58, "DateTime"},
+    {63, "Description"},
+    {66, "DialogBox"},
+    {70, "Actions"},
+    {103, "WindowHandle"},
+    {107, "FontName"},
+    {110, "FontSize"},
+    {113, "Format"},
+    {114, "Contents"},
+    {118, "WindowVariables"},
+    {124, "Settings"},
+    {130, "Libraries"},
+    {131, "Include"},
+    {134, "Functions"},
+    {135, "Function"},
+    {136, "LocalVariables"},
+    {137, "Parameters"},
+    {138, "Returns"},
+    {154, "LongString"},
+    {157, "MDIContents"},
+    {172, "Number"},
+    {173, "MessageActions"},
+    {174, "On"},
+    {188, "!"},
+    {204, "SqlHandle"},
+    {205, "MultilineType"},
+    {206, "String"},
+    {208, "SystemConstants"},
+    {211, "TableContents"},
+    {222, "Constants"},
+    {223, "Variables"},
+    {229, "Height"},
+    {230, "Left"},
+    {232, "Title"},
+    {233, "Top"},
+    {234, "FileHandle"},
+    {235, "Width"},
+    {244, "ClassDefinitions"},
+    {245, "FunctionalClass"},
+    {246, "FormWindowClass"},
+    {247, "DialogBoxClass"},
+    {248, "TableWindowClass"},
+    {249, "MDIWindowClass"},
+    {261, "Instance"},
+    {262, "DerivedFrom"},
+    {270, "Container"},
+    {273, "ChildTableWindow"},
+    {278, "WindowFunctions"},
+    {279, "ClassFunctions"},
+    {281, "StaticVariables"},
+    {287, "ClassName"},
+    {413, "DynamicInclude"},
+    {600, "Set"},
+    {601, "Call"},
+    {602, "If"},
+    {603, "Else"},
+    {604, "ElseIf"},
+    {605, "While"},
+    {606, "Loop"},
+    {607, "Return"},
+    {608, "Break"},
     {700, "Outline"},
 };
 
@@ -61,16 +101,19 @@ struct TypeEntry {
 };
 
 const TypeEntry kDataTypes[] = {
-    {"Boolean", 37},       {"Date/Time", 58},    {"Window Handle", 103}, {"Long String", 154},
-    {"Number", 172},       {"Sql Handle", 204},  {"String", 206},        {"File Handle", 234},
+    {"Boolean", 37}, {"Date/Time", 58},   {"Window Handle", 103}, {"Long String", 154},
+    {"Number", 172}, {"Sql Handle", 204}, {"String", 206},        {"File Handle", 234},
 };
 
 const TypeEntry kTopLevelWindows[] = {
-    {"Form Window", 1}, {"Table Window", 2}, {"MDI Window", 19}, {"Dialog Box", 66},
+    {"Form Window", 1},
+    {"Table Window", 2},
+    {"MDI Window", 19},
+    {"Dialog Box", 66},
 };
 
 const TypeEntry kClassTypes[] = {
-    {"Functional Class", 245}, {"Form Window Class", 246}, {"Dialog Box Class", 247},
+    {"Functional Class", 245},   {"Form Window Class", 246}, {"Dialog Box Class", 247},
     {"Table Window Class", 248}, {"MDI Window Class", 249},
 };
 
@@ -124,21 +167,36 @@ bool IsContainerWindowKind(int k) {
 
 const char* DefaultNamePrefix(int k) {
     switch (k) {
-    case 1: return "frm";
-    case 2: return "tbl";
-    case 3: return "ct";
-    case 4: return "df";
-    case 5: return "ml";
-    case 6: return "pb";
-    case 7: return "rb";
-    case 8: return "cb";
-    case 14: return "lb";
-    case 15: return "cmb";
-    case 18: return "pic";
-    case 19: return "mdi";
-    case 22: return "cc";
-    case 66: return "dlg";
-    default: return nullptr;
+    case 1:
+        return "frm";
+    case 2:
+        return "tbl";
+    case 3:
+        return "ct";
+    case 4:
+        return "df";
+    case 5:
+        return "ml";
+    case 6:
+        return "pb";
+    case 7:
+        return "rb";
+    case 8:
+        return "cb";
+    case 14:
+        return "lb";
+    case 15:
+        return "cmb";
+    case 18:
+        return "pic";
+    case 19:
+        return "mdi";
+    case 22:
+        return "cc";
+    case 66:
+        return "dlg";
+    default:
+        return nullptr;
     }
 }
 

@@ -10,7 +10,9 @@ Library& TheLibrary() {
 }
 
 namespace {
-uint32_t HandleOf(const Item* item) { return item != nullptr ? item->handle : 0; }
+uint32_t HandleOf(const Item* item) {
+    return item != nullptr ? item->handle : 0;
+}
 } // namespace
 
 uint32_t Library::RootItem(uint32_t o) const {
@@ -48,8 +50,7 @@ uint32_t Library::FindSubItem(uint32_t o, uint32_t i, int kind) const {
     return item != nullptr ? HandleOf(OutlineStore::FindSubItem(*item, kind)) : 0;
 }
 
-uint32_t Library::FindNamedChild(uint32_t o, uint32_t i, int sectionKind,
-                                 const char* name) const {
+uint32_t Library::FindNamedChild(uint32_t o, uint32_t i, int sectionKind, const char* name) const {
     Item* item = Find(o, i);
     if (item == nullptr || name == nullptr)
         return 0;

@@ -20,8 +20,8 @@ namespace mervik {
 
 struct RunRecord {
     bool executing = false;
-    bool answer = true;     // what Execute answers
-    uint32_t result = 0;    // what Execute writes through its result pointer
+    bool answer = true;  // what Execute answers
+    uint32_t result = 0; // what Execute writes through its result pointer
     unsigned executions = 0;
     std::string lastCommand;
     int lastMode = 0;

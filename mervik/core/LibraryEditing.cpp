@@ -42,7 +42,9 @@ uint32_t Library::CopyItem(uint32_t from, uint32_t item, uint32_t to, uint32_t p
     return copy->handle;
 }
 
-bool Library::CheckLinks(uint32_t o) const { return outlines.LinksAreConsistent(o); }
+bool Library::CheckLinks(uint32_t o) const {
+    return outlines.LinksAreConsistent(o);
+}
 
 bool Library::CheckKinds(uint32_t o) const {
     Outline* outline = outlines.FindOutline(o);

@@ -17,12 +17,24 @@ std::string Escape(const std::string& bytes) {
     for (char c : bytes) {
         auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\0': out += "\\0"; break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\0':
+            out += "\\0";
+            break;
         default:
             if (byte < 0x20 || byte >= 0x7F) {
                 out += "\\x";
@@ -67,12 +79,24 @@ std::string Unescape(const std::string& text, std::size_t& pos, bool quoted) {
             throw ParseError{"unterminated escape"};
         char e = text[pos++];
         switch (e) {
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case '0': out += '\0'; break;
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '0':
+            out += '\0';
+            break;
         case 'x': {
             int high = pos < text.size() ? HexDigit(text[pos]) : -1;
             int low = pos + 1 < text.size() ? HexDigit(text[pos + 1]) : -1;
@@ -82,7 +106,8 @@ std::string Unescape(const std::string& text, std::size_t& pos, bool quoted) {
             pos += 2;
             break;
         }
-        default: throw ParseError{"unknown escape"};
+        default:
+            throw ParseError{"unknown escape"};
         }
     }
     if (quoted)
@@ -103,8 +128,9 @@ void ExpectEnd(const std::string& text, std::size_t pos) {
 }
 
 int ParseKind(const std::string& token) {
-    if (!token.empty() && std::all_of(token.begin(), token.end(),
-                                      [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+    if (!token.empty() && std::all_of(token.begin(), token.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        })) {
         if (token.size() > 6 || token[0] == '0')
             throw ParseError{"bad kind number"};
         return std::stoi(token);
@@ -164,11 +190,10 @@ void SaveItem(const Item& item, int depth, std::string& out) {
     if (item.isProtected)
         out += indent + "  #protected\n";
     for (const NumberedProperty& property : item.numbered)
-        out += indent + "  =" + std::to_string(property.kind) + " \"" + Escape(property.text) +
-               "\"\n";
+        out +=
+            indent + "  =" + std::to_string(property.kind) + " \"" + Escape(property.text) + "\"\n";
     for (const NamedProperty& property : item.named)
-        out += indent + "  @\"" + Escape(property.name) + "\" \"" + Escape(property.bytes) +
-               "\"\n";
+        out += indent + "  @\"" + Escape(property.name) + "\" \"" + Escape(property.bytes) + "\"\n";
 }
 
 } // namespace

@@ -18,8 +18,7 @@ std::string Trim(const std::string& text) {
 bool SameWord(const std::string& word, const char* keyword) {
     std::size_t n = 0;
     for (; keyword[n] != '\0'; ++n)
-        if (n >= word.size() ||
-            std::tolower(static_cast<unsigned char>(word[n])) != keyword[n])
+        if (n >= word.size() || std::tolower(static_cast<unsigned char>(word[n])) != keyword[n])
             return false;
     return n == word.size();
 }
@@ -94,7 +93,8 @@ bool ParseStatement(const std::string& line, ParsedStatement& out) {
     }
     std::size_t wordEnd = statement.find_first_of(" \t");
     std::string word = statement.substr(0, wordEnd);
-    std::string rest = wordEnd == std::string::npos ? std::string() : Trim(statement.substr(wordEnd));
+    std::string rest =
+        wordEnd == std::string::npos ? std::string() : Trim(statement.substr(wordEnd));
     if (!IsBalanced(rest))
         return false;
 

@@ -137,7 +137,8 @@ int MervikPrintOutline(DWORD outline, char* buffer, int size) {
 }
 
 HWND MervikOpenDesignWindows(DWORD outline, DWORD item) {
-    return Guarded<HWND>(nullptr, [&] { return mervik::DesignWindows::Instance().Open(outline, item); });
+    return Guarded<HWND>(nullptr,
+                         [&] { return mervik::DesignWindows::Instance().Open(outline, item); });
 }
 
 DWORD MervikLiveStringCount(void) {

@@ -8,7 +8,9 @@ using mervik::Guarded;
 using mervik::TheLibrary;
 
 namespace {
-BOOL Answer(bool done) { return done ? TRUE : FALSE; }
+BOOL Answer(bool done) {
+    return done ? TRUE : FALSE;
+}
 } // namespace
 
 HITEM WINAPI HostInsertItem(HOUTLINE o, HITEM parent, HITEM after, int kind) {

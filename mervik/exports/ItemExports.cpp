@@ -7,7 +7,9 @@ using mervik::Guarded;
 using mervik::TheLibrary;
 
 namespace {
-BOOL Answer(bool done) { return done ? TRUE : FALSE; }
+BOOL Answer(bool done) {
+    return done ? TRUE : FALSE;
+}
 } // namespace
 
 int WINAPI HostGetItemKind(HOUTLINE o, HITEM i) {
@@ -15,11 +17,15 @@ int WINAPI HostGetItemKind(HOUTLINE o, HITEM i) {
 }
 
 BOOL WINAPI HostGetKindName(int kind, HOSTSTR* h) {
-    return Guarded<BOOL>(FALSE, [&] { return Answer(TheLibrary().KindName(kind, mervik::HandleSlot<HOSTSTR>(h).get())); });
+    return Guarded<BOOL>(FALSE, [&] {
+        return Answer(TheLibrary().KindName(kind, mervik::HandleSlot<HOSTSTR>(h).get()));
+    });
 }
 
 BOOL WINAPI HostGetItemText(HOUTLINE o, HITEM i, int mode, HOSTSTR* h) {
-    return Guarded<BOOL>(FALSE, [&] { return Answer(TheLibrary().ItemText(o, i, mode, mervik::HandleSlot<HOSTSTR>(h).get())); });
+    return Guarded<BOOL>(FALSE, [&] {
+        return Answer(TheLibrary().ItemText(o, i, mode, mervik::HandleSlot<HOSTSTR>(h).get()));
+    });
 }
 
 BOOL WINAPI HostSetItemText(HOUTLINE o, HITEM i, const char* text, int lines) {
@@ -28,8 +34,10 @@ BOOL WINAPI HostSetItemText(HOUTLINE o, HITEM i, const char* text, int lines) {
 }
 
 BOOL WINAPI HostGetItemProperty(HOUTLINE o, HITEM i, int kind, int flag, HOSTSTR* h) {
-    return Guarded<BOOL>(FALSE,
-                         [&] { return Answer(TheLibrary().ItemProperty(o, i, kind, flag, mervik::HandleSlot<HOSTSTR>(h).get())); });
+    return Guarded<BOOL>(FALSE, [&] {
+        return Answer(
+            TheLibrary().ItemProperty(o, i, kind, flag, mervik::HandleSlot<HOSTSTR>(h).get()));
+    });
 }
 
 BOOL WINAPI HostSetItemProperty(HOUTLINE o, HITEM i, int kind, const char* text, int lines) {
@@ -38,20 +46,19 @@ BOOL WINAPI HostSetItemProperty(HOUTLINE o, HITEM i, int kind, const char* text,
 }
 
 BOOL WINAPI HostNotifyItemChanged(HOUTLINE o, HITEM i, int kind) {
-    return Guarded<BOOL>(FALSE,
-                         [&] { return Answer(TheLibrary().NotifyItemChanged(o, i, kind)); });
+    return Guarded<BOOL>(FALSE, [&] { return Answer(TheLibrary().NotifyItemChanged(o, i, kind)); });
 }
 
 BOOL WINAPI HostGetNamedProperty(HOUTLINE o, HITEM i, const char* name, HOSTSTR* h) {
-    return Guarded<BOOL>(FALSE,
-                         [&] { return Answer(TheLibrary().NamedProperty(o, i, name, mervik::HandleSlot<HOSTSTR>(h).get())); });
+    return Guarded<BOOL>(FALSE, [&] {
+        return Answer(TheLibrary().NamedProperty(o, i, name, mervik::HandleSlot<HOSTSTR>(h).get()));
+    });
 }
 
 BOOL WINAPI HostSetNamedProperty(HOUTLINE o, HITEM i, const char* name, const void* data,
                                  WORD length) {
-    return Guarded<BOOL>(FALSE, [&] {
-        return Answer(TheLibrary().SetNamedProperty(o, i, name, data, length));
-    });
+    return Guarded<BOOL>(
+        FALSE, [&] { return Answer(TheLibrary().SetNamedProperty(o, i, name, data, length)); });
 }
 
 BOOL WINAPI HostRemoveNamedProperty(HOUTLINE o, HITEM i, const char* name) {
@@ -60,8 +67,7 @@ BOOL WINAPI HostRemoveNamedProperty(HOUTLINE o, HITEM i, const char* name) {
 }
 
 BOOL WINAPI HostSetItemClass(HOUTLINE o, HITEM i, const char* className) {
-    return Guarded<BOOL>(FALSE,
-                         [&] { return Answer(TheLibrary().SetItemClass(o, i, className)); });
+    return Guarded<BOOL>(FALSE, [&] { return Answer(TheLibrary().SetItemClass(o, i, className)); });
 }
 
 BOOL WINAPI HostIsItemProtected(HOUTLINE o, HITEM i) {
@@ -69,8 +75,7 @@ BOOL WINAPI HostIsItemProtected(HOUTLINE o, HITEM i) {
 }
 
 BOOL WINAPI HostMarkItemModified(HOUTLINE o, HITEM i, DWORD flags, DWORD, DWORD) {
-    return Guarded<BOOL>(FALSE,
-                         [&] { return Answer(TheLibrary().MarkItemModified(o, i, flags)); });
+    return Guarded<BOOL>(FALSE, [&] { return Answer(TheLibrary().MarkItemModified(o, i, flags)); });
 }
 
 BOOL WINAPI HostSetDefaultName(HOUTLINE o, HITEM i) {

@@ -7,7 +7,9 @@ using mervik::Guarded;
 using mervik::TheLibrary;
 
 namespace {
-BOOL Answer(bool done) { return done ? TRUE : FALSE; }
+BOOL Answer(bool done) {
+    return done ? TRUE : FALSE;
+}
 } // namespace
 
 BOOL WINAPI HostSetStringSize(HOSTSTR* h, DWORD bytes) {
@@ -66,8 +68,7 @@ BOOL WINAPI HostDestroyStringArray(HOSTSTRARRAY a) {
 }
 
 BOOL WINAPI HostSetExecuting(BOOL executing) {
-    return Guarded<BOOL>(FALSE,
-                         [&] { return Answer(TheLibrary().SetExecuting(executing != 0)); });
+    return Guarded<BOOL>(FALSE, [&] { return Answer(TheLibrary().SetExecuting(executing != 0)); });
 }
 
 BOOL WINAPI HostExecute(const char* command, int mode, DWORD* result) {

@@ -48,11 +48,11 @@ HOSTNUMBER* WINAPI HostPixelsToUnits(HOSTNUMBER* n, HWND w, int pixels, BOOL ver
     return Guarded<HOSTNUMBER*>(n, [&] {
         // Without a window there is no display to measure: the answer is 0 units.
         if (n != nullptr)
-            mervik::EncodeHostNumber(
-                IsWindow(w) ? static_cast<double>(pixels) /
-                                  DesignWindows::PixelsPerInch(w, vertical != 0)
-                            : 0.0,
-                n->bytes);
+            mervik::EncodeHostNumber(IsWindow(w)
+                                         ? static_cast<double>(pixels) /
+                                               DesignWindows::PixelsPerInch(w, vertical != 0)
+                                         : 0.0,
+                                     n->bytes);
         return n;
     });
 }

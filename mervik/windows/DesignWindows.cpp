@@ -41,15 +41,24 @@ struct WindowForm {
 
 WindowForm FormOf(const Item& item) {
     switch (item.kind) {
-    case 6: return {"BUTTON", BS_PUSHBUTTON};
-    case 7: return {"BUTTON", BS_AUTORADIOBUTTON};
-    case 8: return {"BUTTON", BS_AUTOCHECKBOX};
-    case 4: return {"EDIT", WS_BORDER | ES_AUTOHSCROLL};
-    case 5: return {"EDIT", WS_BORDER | ES_MULTILINE};
-    case 12: return {"STATIC", SS_LEFT};
-    case 14: return {"LISTBOX", WS_BORDER};
-    case 15: return {"COMBOBOX", CBS_DROPDOWN};
-    default: break;
+    case 6:
+        return {"BUTTON", BS_PUSHBUTTON};
+    case 7:
+        return {"BUTTON", BS_AUTORADIOBUTTON};
+    case 8:
+        return {"BUTTON", BS_AUTOCHECKBOX};
+    case 4:
+        return {"EDIT", WS_BORDER | ES_AUTOHSCROLL};
+    case 5:
+        return {"EDIT", WS_BORDER | ES_MULTILINE};
+    case 12:
+        return {"STATIC", SS_LEFT};
+    case 14:
+        return {"LISTBOX", WS_BORDER};
+    case 15:
+        return {"COMBOBOX", CBS_DROPDOWN};
+    default:
+        break;
     }
     // A component's window is of the class its component registers, when it is registered.
     const NumberedProperty* className = item.FindNumbered(kind::ClassName);
@@ -95,22 +104,24 @@ HWND DesignWindows::Create(uint32_t outline, uint32_t handle, HWND parent) {
     if (item == nullptr)
         return nullptr;
     bool topLevel = parent == nullptr;
-    WindowForm form =
-        topLevel || item->kind == kind::NestedContainer ? WindowForm{kGenericClass, 0} : FormOf(*item);
+    WindowForm form = topLevel || item->kind == kind::NestedContainer ? WindowForm{kGenericClass, 0}
+                                                                      : FormOf(*item);
     DWORD style = form.style | (topLevel ? WS_OVERLAPPEDWINDOW : WS_CHILD | WS_VISIBLE);
     HWND reference = parent;
     int x = Dimension(*item, kind::Left, reference, topLevel ? CW_USEDEFAULT : 0);
     int y = Dimension(*item, kind::Top, reference, topLevel ? CW_USEDEFAULT : 0);
     int width = Dimension(*item, kind::Width, reference, topLevel ? 480 : 96);
     int height = Dimension(*item, kind::Height, reference, topLevel ? 320 : 24);
-    if (!topLevel && item->kind == kind::NestedContainer && item->FindNumbered(kind::Width) == nullptr) {
+    if (!topLevel && item->kind == kind::NestedContainer &&
+        item->FindNumbered(kind::Width) == nullptr) {
         RECT client;
         GetClientRect(parent, &client);
         width = client.right;
         height = client.bottom;
     }
-    HWND window = CreateWindowExA(0, form.className.c_str(), TitleOf(*item).c_str(), style, x, y,
-                                  width, height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(0, form.className.c_str(), TitleOf(*item).c_str(), style, x, y, width,
+                        height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr)
         return nullptr;
     byItem_[handle] = {outline, window};
@@ -137,7 +148,8 @@ HWND DesignWindows::ItemWindow(uint32_t outline, uint32_t item) {
     auto found = byItem_.find(item);
     if (found == byItem_.end() || found->second.outline != outline)
         return nullptr;
-    if (TheLibrary().outlines.FindItem(outline, item) == nullptr || !IsWindow(found->second.window)) {
+    if (TheLibrary().outlines.FindItem(outline, item) == nullptr ||
+        !IsWindow(found->second.window)) {
         Forget(item);
         return nullptr;
     }

@@ -168,23 +168,47 @@ TEST_F(DllOutline, BadHandlesAreAnsweredWithNothing) {
         {"free twice", [&] { return HOST(HostFreeString)(freed); }},
         {"lock freed", [&] { return BOOL(HOST(HostLockString)(freed, nullptr) != nullptr); }},
         {"convert freed", [&] { return BOOL(HOST(HostConvertText)(freed) != 0); }},
-        {"resize freed", [&] { HOSTSTR h = freed; return HOST(HostSetStringSize)(&h, 4); }},
-        {"absurd size", [] { HOSTSTR h = 0; return HOST(HostSetStringSize)(&h, 0xFFFFFFF0u); }},
+        {"resize freed",
+         [&] {
+             HOSTSTR h = freed;
+             return HOST(HostSetStringSize)(&h, 4);
+         }},
+        {"absurd size",
+         [] {
+             HOSTSTR h = 0;
+             return HOST(HostSetStringSize)(&h, 0xFFFFFFF0u);
+         }},
         {"absurd array", [] { return BOOL(HOST(HostCreateStringArray)(0x7FFFFFFF) != 0); }},
         {"absurd resize", [&] { return HOST(HostResizeStringArray)(array, 0, 0x7FFFFFFF); }},
         {"negative resize", [&] { return HOST(HostResizeStringArray)(array, 0, -3); }},
         {"index out of range",
-         [&] { HOSTSTR h = 0; return HOST(HostGetArrayString)(array, &h, 5); }},
-        {"negative index", [&] { HOSTSTR h = 0; return HOST(HostGetArrayString)(array, &h, -1); }},
+         [&] {
+             HOSTSTR h = 0;
+             return HOST(HostGetArrayString)(array, &h, 5);
+         }},
+        {"negative index",
+         [&] {
+             HOSTSTR h = 0;
+             return HOST(HostGetArrayString)(array, &h, -1);
+         }},
         {"set freed string", [&] { return HOST(HostSetArrayString)(array, freed, 0); }},
         {"unknown array", [] { return HOST(HostResizeStringArray)(0x7FFFFF, 0, 1); }},
-        {"no statement", [&] { return BOOL(HOST(HostParseStatement)(nullptr, o, field, nullptr) != 0); }},
+        {"no statement",
+         [&] { return BOOL(HOST(HostParseStatement)(nullptr, o, field, nullptr) != 0); }},
         {"null name", [&] { return HOST(HostSetItemClass)(o, field, nullptr); }},
         {"null type", [] { return BOOL(HOST(HostGetChildKind)(223, nullptr) != 0); }},
         {"no window", [] { return BOOL(HOST(HostGetWindowItem)(nullptr) != 0); }},
         {"units of no window",
-         [] { HOSTNUMBER n; HOST(HostNumberFromDouble)(1.0, &n); return BOOL(HOST(HostUnitsToPixels)(nullptr, n, FALSE) != 0); }},
-        {"execute nothing", [] { DWORD r = 0; return HOST(HostExecute)(nullptr, 1, &r); }},
+         [] {
+             HOSTNUMBER n;
+             HOST(HostNumberFromDouble)(1.0, &n);
+             return BOOL(HOST(HostUnitsToPixels)(nullptr, n, FALSE) != 0);
+         }},
+        {"execute nothing",
+         [] {
+             DWORD r = 0;
+             return HOST(HostExecute)(nullptr, 1, &r);
+         }},
         {"close edit without bracket", [] { return HOST(HostCloseEdit)(12345); }},
         {"end edit without bracket", [] { return HOST(HostEndEdit)(1); }},
     };
@@ -309,6 +333,55 @@ TEST_F(DesignWindowsOfFixture, RebuildGivesANewWindowAndRetiresTheOld) {
     ASSERT_TRUE(HOST(HostDeleteItem)(o, button));
     EXPECT_EQ(0u, HOST(HostGetWindowItem)(rebuilt));
     EXPECT_EQ(nullptr, HOST(HostGetItemWindow)(o, button));
+}
+
+// Every child window item of the demo's sample, nested container included, and the
+// components' windows of the class their module registers once it is loaded.
+TEST(DesignWindowsOfSample, ChildWindowsAndComponentClasses) {
+    int line = 0;
+    HOUTLINE o = MervikLoadOutlineFile((BinaryFolder() + "samples\\cics_form.outline").c_str(),
+                                       &line, nullptr, 0);
+    ASSERT_NE(0u, o) << "line " << line;
+    HITEM form = MervikFindItemByName(o, "frmOrders");
+    HWND top = MervikOpenDesignWindows(o, form);
+    ASSERT_NE(nullptr, top);
+
+    auto className = [&](const char* name) {
+        char text[64] = {};
+        GetClassNameA(HOST(HostGetItemWindow)(o, MervikFindItemByName(o, name)), text, sizeof text);
+        return std::string(text);
+    };
+    for (const char* name : {"cicsCustInq", "cicsOrderTran", "dfCUSTNO", "dfNAME", "pbInvoke",
+                             "pbCommit", "dfBALANCE", "pbAbort"}) {
+        HITEM item = MervikFindItemByName(o, name);
+        HWND w = HOST(HostGetItemWindow)(o, item);
+        ASSERT_TRUE(IsWindow(w)) << name;
+        EXPECT_EQ(item, HOST(HostGetWindowItem)(w)) << name;
+        EXPECT_EQ(o, HOST(HostGetWindowOutline)(w)) << name;
+        EXPECT_EQ(item, HOST(HostGetWindowValue)(w)) << name;
+    }
+    // The nested container's children sit in the container's window.
+    HITEM nested = HOST(HostFindSubItem)(o, form, 270, 1);
+    HWND nestedWindow = HOST(HostGetItemWindow)(o, nested);
+    ASSERT_TRUE(IsWindow(nestedWindow));
+    EXPECT_EQ(nestedWindow,
+              GetParent(HOST(HostGetItemWindow)(o, MervikFindItemByName(o, "pbAbort"))));
+    EXPECT_EQ(top, GetParent(nestedWindow));
+
+    WNDCLASSA wc;
+    if (!GetClassInfoA(nullptr, "ZCicsDataSource", &wc)) {
+        EXPECT_EQ("MervikDesignWindow", className("cicsCustInq"));
+        HMODULE korval = LoadLibraryA(KorvalPath().c_str());
+        ASSERT_NE(nullptr, korval);
+        HOST(HostRebuildItemWindow)(o, MervikFindItemByName(o, "cicsCustInq"));
+        EXPECT_EQ("ZCicsDataSource", className("cicsCustInq"));
+        HOST(HostCloseOutline)(o);
+        FreeLibrary(korval);
+    } else {
+        EXPECT_EQ("ZCicsDataSource", className("cicsCustInq"));
+        HOST(HostCloseOutline)(o);
+    }
+    EXPECT_FALSE(IsWindow(top));
 }
 
 } // namespace

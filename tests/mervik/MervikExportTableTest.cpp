@@ -31,9 +31,9 @@ TEST(MervikExportTable, OperationsByOrdinalOnlyAndTheApiByName) {
             ASSERT_EQ(1u, exports.count(ordinal)) << ordinal;
             EXPECT_EQ("", exports[ordinal]) << ordinal;
         }
-        for (const char* name : {"MervikOpenOutline", "MervikLoadOutlineFile",
-                                 "MervikSaveOutlineFile", "MervikPrintOutline",
-                                 "MervikLiveStringCount", "MervikOpenDesignWindows"})
+        for (const char* name :
+             {"MervikOpenOutline", "MervikLoadOutlineFile", "MervikSaveOutlineFile",
+              "MervikPrintOutline", "MervikLiveStringCount", "MervikOpenDesignWindows"})
             EXPECT_EQ(1u, names.count(name)) << name;
         for (const std::string& name : names)
             EXPECT_EQ(std::string::npos, name.find("Host")) << name;

@@ -219,10 +219,12 @@ TEST_F(OutlineCore, ChildKindsOfTypeNamesAndClassNames) {
         const char* typeName;
         int expected;
     } cases[] = {
-        {223, "Number", 172},      {223, "String", 206},    {223, "Long String", 154},
-        {223, "Date/Time", 58},    {138, "Boolean", 37},    {223, "clsCustomer", 261},
-        {223, "clsUnknown", 0},    {29, "Form Window", 1},  {29, "Dialog Box", 66},
-        {244, "Form Window Class", 246}, {29, "clsCustomer", 0}, {223, "", 0},
+        {223, "Number", 172},      {223, "String", 206},
+        {223, "Long String", 154}, {223, "Date/Time", 58},
+        {138, "Boolean", 37},      {223, "clsCustomer", 261},
+        {223, "clsUnknown", 0},    {29, "Form Window", 1},
+        {29, "Dialog Box", 66},    {244, "Form Window Class", 246},
+        {29, "clsCustomer", 0},    {223, "", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, lib.ChildKind(c.parent, c.typeName)) << c.typeName;
@@ -240,6 +242,28 @@ TEST_F(OutlineCore, ProtectionModesAndModificationMarks) {
     EXPECT_TRUE(lib.SetItemClass(o, field, "cCustom"));
     EXPECT_EQ(field, lib.FindSubItem(o, field, kind::ClassName));
     EXPECT_FALSE(lib.SetItemClass(o, field, nullptr));
+}
+
+TEST_F(OutlineCore, ClassAndLibraryUpdatesAnswerOnlyForTheirKinds) {
+    uint32_t classes = Add(app, kind::ClassDefinitions, "");
+    uint32_t definition = Add(classes, 246, "clsCustomer");
+    uint32_t include = Add(app, kind::LibraryInclude, "vtcics.apl");
+    unsigned updates = lib.classUpdates, refreshes = lib.libraryRefreshes;
+    EXPECT_TRUE(lib.UpdateClassDefinition(o, definition));
+    EXPECT_FALSE(lib.UpdateClassDefinition(o, include));
+    EXPECT_TRUE(lib.RefreshLibrary(o, include));
+    EXPECT_FALSE(lib.RefreshLibrary(o, definition));
+    EXPECT_EQ(updates + 1, lib.classUpdates);
+    EXPECT_EQ(refreshes + 1, lib.libraryRefreshes);
+
+    unsigned notifications = lib.outlines.FindOutline(o)->notifications;
+    EXPECT_TRUE(lib.NotifyItemChanged(o, field, kind::Title));
+    EXPECT_FALSE(lib.NotifyItemChanged(o, 0, kind::Title));
+    EXPECT_EQ(notifications + 1, lib.outlines.FindOutline(o)->notifications);
+    EXPECT_TRUE(lib.CheckLinks(o));
+    EXPECT_TRUE(lib.CheckKinds(o));
+    EXPECT_FALSE(lib.CheckLinks(0));
+    EXPECT_FALSE(lib.CheckKinds(0));
 }
 
 TEST_F(OutlineCore, EditBracketsTellOpenFromClosed) {
