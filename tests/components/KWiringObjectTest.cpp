@@ -116,6 +116,8 @@ TEST_F(WiringObject, FindChildWindowByNameIgnoresCaseAndSearchesNestedContainers
 }
 
 TEST_F(WiringObject, PositionReadsADecimalFollowedByADoubleQuote) {
+    // Pixels follow the container's design window.
+    ASSERT_NE(nullptr, MervikOpenDesignWindows(m_outline, Find("frmMain")));
     CKWiringObject field = On("dfName");
     int pixels = -1;
     EXPECT_TRUE(field.GetPosition(235, &pixels));

@@ -1,6 +1,7 @@
 // Filters walked over an item's subtree: order of visits, finding, replacing.
 #include <vector>
 
+#include "CException.h"
 #include "KItem.h"
 #include "KItemFilter.h"
 #include "KLineFilter.h"

@@ -10,6 +10,7 @@ namespace {
 class CMessageActionOnly : public CKItem {
 public:
     using CKItem::CKItem;
+    using CKItem::operator=;
     BOOL IsValidKind(int kind) override { return kind == 174; }
 };
 
