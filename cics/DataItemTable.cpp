@@ -2,13 +2,16 @@
 
 int DataItemInfo::s_live = 0;
 
-CDataItemTable::~CDataItemTable() {
+CDataItemTable::~CDataItemTable() { RemoveAllItems(); }
+
+void CDataItemTable::RemoveAllItems() {
     for (POSITION pos = GetStartPosition(); pos != nullptr;) {
         const char* name = nullptr;
         void* info = nullptr;
         GetNextAssoc(pos, name, info);
         delete static_cast<DataItemInfo*>(info);
     }
+    RemoveAll();
 }
 
 void CDataItemTable::SetItem(const char* name, DataItemInfo* info) {

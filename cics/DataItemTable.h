@@ -33,6 +33,8 @@ public:
     void SetItem(const char* name, DataItemInfo* info);
     // The record of the name, or null.
     DataItemInfo* FindItem(const char* name) const;
+    // Frees every record and empties the table.
+    void RemoveAllItems();
 };
 
 extern CDataItemTable DataItemTable;
