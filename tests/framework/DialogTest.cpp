@@ -6,6 +6,7 @@
 #include "CComboBox.h"
 #include "CDialog.h"
 #include "CStringList.h"
+#include "CWinApp.h"
 #include "DialogUser.h"
 #include "FrameworkTestIds.h"
 
@@ -142,6 +143,28 @@ TEST_F(ServiceDialog, AScriptThatLeavesTheDialogOpenEndsItWithAbort) {
     DialogUser user([](DialogUser&) {});
     EXPECT_EQ(IDABORT, dialog.DoModal());
     EXPECT_STREQ("AB", dialog.m_strTranId);
+}
+
+TEST_F(ServiceDialog, IsDrawnInTheApplicationsDialogColours) {
+    CWinApp app("TEST.DLL");
+    app.SetDialogBkColor(RGB(192, 192, 192), RGB(128, 0, 0));
+    COLORREF background = CLR_INVALID, text = CLR_INVALID;
+    DialogUser user([&](DialogUser& u) {
+        HDC dc = GetDC(u.Control(IDC_LOGIN));
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(u.Dialog(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(u.Control(IDC_LOGIN))));
+        LOGBRUSH look = {};
+        if (brush != nullptr && GetObjectA(brush, sizeof look, &look) == sizeof look)
+            background = look.lbColor;
+        text = GetTextColor(dc);
+        ReleaseDC(u.Control(IDC_LOGIN), dc);
+        u.PressCancel();
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(RGB(192, 192, 192), background);
+    EXPECT_EQ(RGB(128, 0, 0), text);
+    app.SetDialogBkColor();
 }
 
 TEST(Dialog, MissingTemplateIsRefused) {
