@@ -256,14 +256,22 @@ CString CString::Mid(int first, int count) const {
     return CString(m_pchData + first, count);
 }
 
+// Only single-byte characters change case: the bytes of a double-byte
+// character (its trail byte may look like a Latin letter) stay as they are.
+template <class ChangeCase> void ChangeSingleByteCase(char* text, int length, ChangeCase change) {
+    WalkCharacters(text, length, 0, [&](int index) {
+        if (AfxCharLength(text, length, index) == 1)
+            change(text + index, 1);
+        return false;
+    });
+}
+
 void CString::MakeUpper() {
-    if (m_nDataLength > 0)
-        CharUpperBuffA(m_pchData, m_nDataLength);
+    ChangeSingleByteCase(m_pchData, m_nDataLength, CharUpperBuffA);
 }
 
 void CString::MakeLower() {
-    if (m_nDataLength > 0)
-        CharLowerBuffA(m_pchData, m_nDataLength);
+    ChangeSingleByteCase(m_pchData, m_nDataLength, CharLowerBuffA);
 }
 
 int CString::Replace(char oldChar, char newChar) {

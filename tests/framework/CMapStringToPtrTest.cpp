@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CMapStringToPtr.h"
+#include "CString.h"
 
 namespace {
 
@@ -91,6 +92,25 @@ TEST(CMapStringToPtr, EmptyKeyIsAKeyAndSubscriptMakesNullEntries) {
     void* value = nullptr;
     EXPECT_TRUE(map.Lookup("", value));
     EXPECT_EQ(P(5), value);
+}
+
+TEST(CMapStringToPtr, StringKeysGoInAndComeOutAsStrings) {
+    CMapStringToPtr map;
+    CString key("JOINTRAN");
+    map.SetAt(key, P(1));
+    map.SetAt(CString("DATASOURCE"), P(2));
+    void* value = nullptr;
+    EXPECT_TRUE(map.Lookup(key, value));
+    EXPECT_EQ(P(1), value);
+
+    std::map<std::string, void*> seen;
+    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+        CString name("stale");
+        map.GetNextAssoc(pos, name, value);
+        seen[static_cast<const char*>(name)] = value;
+    }
+    EXPECT_EQ(Contents(map), seen);
+    EXPECT_EQ(2u, seen.size());
 }
 
 } // namespace

@@ -130,6 +130,17 @@ TEST_F(DoubleByteText, CutsAtTheSearchedCharacterKeepWholeCharacters) {
     EXPECT_EQ(1, cut.Find("\x95"));
 }
 
+TEST_F(DoubleByteText, CaseChangesLeaveDoubleByteCharactersWhole) {
+    // 0x82 0x61 is one character whose trail byte is 'a'.
+    CString s("a\x82\x61z");
+    s.MakeUpper();
+    EXPECT_STREQ("A\x82\x61Z", s);
+    EXPECT_EQ(0, s.CompareNoCase("a\x82\x61z"));
+    EXPECT_NE(0, s.CompareNoCase("a\x82\x41z"));
+    s.MakeLower();
+    EXPECT_STREQ("a\x82\x61z", s);
+}
+
 TEST(CString, FormatWritesPointAsDecimalPointWhateverTheLocale) {
     struct Case {
         const char* expected;
