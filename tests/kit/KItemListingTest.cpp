@@ -54,6 +54,15 @@ TEST_F(KitListing, NextSiblingsAndNames) {
     EXPECT_STREQ("pbInvoke", only.GetHead());
 }
 
+// Records the messages a control receives, then lets it handle them.
+std::vector<UINT> g_messages;
+WNDPROC g_original = nullptr;
+LRESULT CALLBACK Recorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETREDRAW || message == LB_RESETCONTENT || message == LB_ADDSTRING)
+        g_messages.push_back(message == WM_SETREDRAW ? (wParam ? 1u : 0u) : message);
+    return CallWindowProcA(g_original, window, message, wParam, lParam);
+}
+
 // Real controls, filled through their framework objects.
 class KitListControls : public KitListing {
 protected:
@@ -94,6 +103,22 @@ TEST_F(KitListControls, FillingHonoursResetAndAnInvalidObjectEmptiesWithReset) {
     EXPECT_EQ(0, SendMessageA(m_list, LB_GETCOUNT, 0, 0));
     list.Detach();
     combo.Detach();
+}
+
+TEST_F(KitListControls, RedrawIsOffWhileTheStringsGoIn) {
+    g_messages.clear();
+    g_original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(m_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder)));
+    CListBox list;
+    list.Attach(m_list);
+    CKItem(m_outline, Find("DVM_Create")).FillListBox(&list, 0, 0, TRUE, TRUE);
+    CKItem(m_outline, Find("DVM_Create")).FillListBox(&list, 0, 0, TRUE, FALSE);
+    list.Detach();
+    SetWindowLongPtrA(m_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_original));
+    // 0 and 1 stand for redraw off and on.
+    EXPECT_EQ((std::vector<UINT>{0, LB_RESETCONTENT, LB_ADDSTRING, LB_ADDSTRING, 1,
+                                 0, LB_ADDSTRING, LB_ADDSTRING, 1}),
+              g_messages);
 }
 
 } // namespace

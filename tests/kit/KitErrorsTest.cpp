@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "KItem.h"
 #include "KObjectList.h"
 #include "KXDKException.h"
 
@@ -30,13 +31,16 @@ TEST(KitErrors, KitError1000IsCaughtAsCExceptionWithItsCodeAndAnEmptyMessage) {
 }
 
 TEST(KitErrors, RunTimeClassRecordsAreNamedAndNotSerialisable) {
-    const CRuntimeClass* records[] = {RUNTIME_CLASS(CKXDKException), RUNTIME_CLASS(CKObjectList)};
-    const char* names[] = {"CKXDKException", "CKObjectList"};
-    for (int i = 0; i < 2; ++i) {
+    const CRuntimeClass* records[] = {RUNTIME_CLASS(CKXDKException), RUNTIME_CLASS(CKObjectList),
+                                      RUNTIME_CLASS(CKObject), RUNTIME_CLASS(CKItem)};
+    const char* names[] = {"CKXDKException", "CKObjectList", "CKObject", "CKItem"};
+    for (int i = 0; i < 4; ++i) {
         EXPECT_STREQ(names[i], records[i]->m_lpszClassName);
         EXPECT_EQ(0xFFFFu, records[i]->m_wSchema);
         EXPECT_EQ(records[i], AfxFindRuntimeClass(names[i])) << "linked into the module's list";
     }
+    EXPECT_TRUE(CKItem().IsKindOf(RUNTIME_CLASS(CKObject)));
+    EXPECT_EQ(RUNTIME_CLASS(CKObject), RUNTIME_CLASS(CKItem)->m_pBaseClass);
 }
 
 TEST(KitObjectList, DeletesWhatItHoldsSkipsNullsAndHandsBackWhatIsRemoved) {
