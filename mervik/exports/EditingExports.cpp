@@ -4,14 +4,9 @@
 #include "HostOutline.h"
 #include "Library.h"
 
+using mervik::Answer;
 using mervik::Guarded;
 using mervik::TheLibrary;
-
-namespace {
-BOOL Answer(bool done) {
-    return done ? TRUE : FALSE;
-}
-} // namespace
 
 HITEM WINAPI HostInsertItem(HOUTLINE o, HITEM parent, HITEM after, int kind) {
     return Guarded<HITEM>(0, [&] { return TheLibrary().InsertItem(o, parent, after, kind); });

@@ -14,6 +14,9 @@ template <class Result, class Body> Result Guarded(Result failure, Body body) no
     }
 }
 
+// An operation's answer from whether it was done: TRUE or FALSE.
+inline int Answer(bool done) { return done ? 1 : 0; }
+
 } // namespace mervik
 
 namespace mervik {

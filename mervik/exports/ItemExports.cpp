@@ -3,14 +3,9 @@
 #include "HostOutline.h"
 #include "Library.h"
 
+using mervik::Answer;
 using mervik::Guarded;
 using mervik::TheLibrary;
-
-namespace {
-BOOL Answer(bool done) {
-    return done ? TRUE : FALSE;
-}
-} // namespace
 
 int WINAPI HostGetItemKind(HOUTLINE o, HITEM i) {
     return Guarded<int>(0, [&] { return TheLibrary().ItemKind(o, i); });

@@ -3,14 +3,9 @@
 #include "HostOutline.h"
 #include "Library.h"
 
+using mervik::Answer;
 using mervik::Guarded;
 using mervik::TheLibrary;
-
-namespace {
-BOOL Answer(bool done) {
-    return done ? TRUE : FALSE;
-}
-} // namespace
 
 BOOL WINAPI HostSetStringSize(HOSTSTR* h, DWORD bytes) {
     return Guarded<BOOL>(FALSE, [&] {
