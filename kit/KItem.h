@@ -16,8 +16,11 @@ class CStringList;
 
 // Item kinds and property numbers the item base itself relies on.
 enum KItemKind {
+    KIND_APPLICATION = 29,
     KIND_PROPERTY_DESCRIPTION = 63,
     KIND_COMMENT = 188,
+    KIND_BASE_CLASSES = 243,
+    KIND_CLASS_DEFINITIONS = 244,
     KIND_CLASS_INSTANCE = 261,
     KIND_PROPERTY_CLASS_NAME = 287,
     KIND_HIGHEST = 492, // the highest kind the host knows
@@ -54,6 +57,9 @@ public:
     virtual CString GetDescription();
     virtual BOOL FindChild(const char* name, CKItem& out, int sectionKind);
     virtual BOOL Attach(HOUTLINE outline, HITEM item);
+    // Whether the item is an instance of the named class or of a class that
+    // derives from it, through the application's class definitions.
+    virtual BOOL IsKindOfClass(const char* className);
     virtual BOOL IsValidKind(int kind);
     virtual BOOL SetDescription(const char* text);
     virtual BOOL SetText(const char* text, BOOL verbatim);
