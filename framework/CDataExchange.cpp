@@ -18,6 +18,16 @@ bool IsComboBox(HWND hWnd) {
     GetClassNameA(hWnd, className, sizeof className);
     return lstrcmpiA(className, "ComboBox") == 0;
 }
+// Stores a text read from a control: into the field, or, in the validating
+// run, aside for the checks that follow.
+void SaveText(CDataExchange* dx, CString& value, const CString& text) {
+    if (dx->m_bValidateOnly) {
+        dx->m_strPending = text;
+        dx->m_bHasPending = TRUE;
+    } else {
+        value = text;
+    }
+}
 } // namespace
 
 CDataExchange::CDataExchange(CWnd* dialog, BOOL saveAndValidate)
@@ -29,6 +39,7 @@ HWND CDataExchange::PrepareCtrl(int id) {
         AfxThrowUserException();
     m_hWndLastControl = control;
     m_bEditLastControl = FALSE;
+    m_bHasPending = FALSE;
     return control;
 }
 
@@ -50,16 +61,17 @@ void CDataExchange::Fail() {
 void DDX_Text(CDataExchange* dx, int id, CString& value) {
     HWND control = dx->PrepareEditCtrl(id);
     if (dx->m_bSaveAndValidate)
-        value = WindowText(control);
+        SaveText(dx, value, WindowText(control));
     else
         SetWindowTextA(control, value);
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value) {
     HWND control = dx->PrepareCtrl(id);
-    if (dx->m_bSaveAndValidate)
-        value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
-    else
+    if (dx->m_bSaveAndValidate) {
+        if (!dx->m_bValidateOnly)
+            value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
+    } else
         SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
@@ -68,7 +80,7 @@ void DDX_CBString(CDataExchange* dx, int id, CString& value) {
     bool listOnly = (GetWindowLongPtrA(control, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
     if (dx->m_bSaveAndValidate) {
         if (!listOnly) {
-            value = WindowText(control);
+            SaveText(dx, value, WindowText(control));
             return;
         }
         CString text;
@@ -79,7 +91,7 @@ void DDX_CBString(CDataExchange* dx, int id, CString& value) {
                 control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.GetBuffer(length))));
             text.ReleaseBuffer(copied >= 0 && copied <= length ? copied : 0);
         }
-        value = text;
+        SaveText(dx, value, text);
     } else if (SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                             reinterpret_cast<LPARAM>(static_cast<const char*>(value))) == CB_ERR) {
         SetWindowTextA(control, value);
@@ -94,7 +106,8 @@ void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars) {
                          static_cast<WPARAM>(maxChars), 0);
         return;
     }
-    if (value.GetLength() <= maxChars)
+    const CString& text = dx->m_bValidateOnly && dx->m_bHasPending ? dx->m_strPending : value;
+    if (text.GetLength() <= maxChars)
         return;
     CString limit, message("Please enter no more than %1 characters.");
     limit.Format("%d", maxChars);

@@ -3,6 +3,13 @@
 // checks) when the user confirms.  A failed check has told the user, put the
 // focus on the failing control and ends the run by throwing CUserException*;
 // CDialog::UpdateData catches it and keeps the dialog open.
+//
+// Saving runs twice: first a validating run that reads the controls and
+// checks them without writing a field, then, only when every check passed,
+// the run that writes the fields.  So a refused OK leaves every field as it
+// was, and a Cancel after it still returns the dialog's fields untouched.  An
+// exchange routine of a dialog's own must write nothing while
+// m_bValidateOnly is set.
 #pragma once
 
 #include <windows.h>
@@ -23,9 +30,14 @@ public:
     [[noreturn]] void Fail();
 
     BOOL m_bSaveAndValidate;
+    BOOL m_bValidateOnly = FALSE;
     CWnd* m_pDlgWnd;
     HWND m_hWndLastControl = nullptr;
     BOOL m_bEditLastControl = FALSE;
+    // In the validating run: the text read from the last prepared control,
+    // which the checks look at instead of the field.
+    CString m_strPending;
+    BOOL m_bHasPending = FALSE;
 };
 
 void DDX_Text(CDataExchange* dx, int id, CString& value);

@@ -109,7 +109,14 @@ void CDialog::OnCancel() {
 void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    if (saveAndValidate && !RunDataExchange(TRUE, TRUE))
+        return FALSE;
+    return RunDataExchange(saveAndValidate, FALSE);
+}
+
+BOOL CDialog::RunDataExchange(BOOL saveAndValidate, BOOL validateOnly) {
     CDataExchange dx(this, saveAndValidate);
+    dx.m_bValidateOnly = validateOnly;
     try {
         DoDataExchange(&dx);
     } catch (CException* e) {

@@ -23,8 +23,8 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
-    // Runs the data exchange (saveAndValidate: from the controls); FALSE when
-    // a check failed.
+    // Runs the data exchange (saveAndValidate: from the controls, writing
+    // the fields only when every check passes); FALSE when a check failed.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     void EndDialog(int result);
 
@@ -38,6 +38,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam);
+    BOOL RunDataExchange(BOOL saveAndValidate, BOOL validateOnly);
 
     HBRUSH m_hBackground = nullptr;
     BOOL m_bEnded = FALSE;

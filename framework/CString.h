@@ -64,6 +64,8 @@ public:
     CString Mid(int first) const;
     CString Mid(int first, int count) const;
 
+    // The system's case mapping (CharUpperA, CharLowerA) applied to the
+    // single-byte characters; double-byte characters stay as they are.
     void MakeUpper();
     void MakeLower();
     // Number of replacements made.

@@ -12,19 +12,32 @@
 
 namespace {
 
+int g_liveErrors = 0;
+class CCountedError : public CException {
+public:
+    CCountedError() { ++g_liveErrors; }
+    ~CCountedError() override { --g_liveErrors; }
+};
+
 // A transaction dialog: a field of at most 4 characters, a check box and a
 // sorted drop-down combo box filled from a list when it opens.
 class CServiceDlg : public CDialog {
 public:
     CServiceDlg() : CDialog(IDD_SERVICE) {}
 
+    CString m_strProgram;
     CString m_strTranId;
     int m_bLoginRequired = 0;
     CString m_strJoinTran;
     CStringList m_transactionNames{10};
+    bool m_bFailOnSave = false;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override {
+        if (m_bFailOnSave && dx->m_bSaveAndValidate)
+            throw static_cast<CException*>(new CCountedError);
+        DDX_Text(dx, IDC_PROGRAM, m_strProgram);
+        DDV_MaxChars(dx, m_strProgram, 16);
         DDX_Text(dx, IDC_TRANID, m_strTranId);
         DDV_MaxChars(dx, m_strTranId, 4);
         DDX_Check(dx, IDC_LOGIN, m_bLoginRequired);
@@ -51,6 +64,7 @@ class ServiceDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         AfxDllAttach(GetModuleHandleA(nullptr));
+        dialog.m_strProgram = "PROG";
         dialog.m_strTranId = "AB";
         dialog.m_bLoginRequired = 1;
         dialog.m_strJoinTran = "cics";
@@ -78,7 +92,8 @@ TEST_F(ServiceDialog, OpensWithFieldsShownListSortedAndFocusOnTheFirstTabStop) {
     for (const Case& c : {Case{"cics", "CICS1"}, Case{"AL", "alpha"}, Case{"zz", ""}}) {
         dialog.m_strJoinTran = c.join;
         DialogUser user([&](DialogUser& u) {
-            EXPECT_EQ(u.Control(IDC_TRANID), GetFocus());
+            EXPECT_EQ(u.Control(IDC_PROGRAM), GetFocus());
+            EXPECT_EQ("PROG", u.Text(IDC_PROGRAM));
             EXPECT_EQ("AB", u.Text(IDC_TRANID));
             EXPECT_EQ(BST_CHECKED, SendMessageA(u.Control(IDC_LOGIN), BM_GETCHECK, 0, 0));
             EXPECT_EQ((std::vector<std::string>{"alpha", "CICS1", "cics2", "ZETA"}),
@@ -109,6 +124,7 @@ TEST_F(ServiceDialog, TooLongTextIsRefusedNamingTheLimitAndTheDialogStaysOpen) {
     });
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(1u, user.MessageBoxes().size());
+    EXPECT_STREQ("PROG", dialog.m_strProgram);
     EXPECT_STREQ("XY", dialog.m_strTranId);
     EXPECT_EQ(0, dialog.m_bLoginRequired);
     EXPECT_STREQ("newtran", dialog.m_strJoinTran);
@@ -137,6 +153,35 @@ TEST_F(ServiceDialog, CancelAfterEditsLeavesEveryFieldAsBefore) {
     EXPECT_EQ(1, dialog.m_bLoginRequired);
     EXPECT_STREQ("cics", dialog.m_strJoinTran);
     EXPECT_TRUE(user.MessageBoxes().empty());
+}
+
+TEST_F(ServiceDialog, CancelAfterARefusedOkLeavesEveryFieldAsBefore) {
+    DialogUser user([](DialogUser& u) {
+        u.SetText(IDC_PROGRAM, "CHANGED");
+        u.SetCheck(IDC_LOGIN, false);
+        u.SetText(IDC_TRANID, "ABCDE");
+        u.PressOK(); // refused: the transaction id is too long
+        EXPECT_EQ(1u, u.MessageBoxes().size());
+        u.PressCancel();
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_STREQ("PROG", dialog.m_strProgram);
+    EXPECT_STREQ("AB", dialog.m_strTranId);
+    EXPECT_EQ(1, dialog.m_bLoginRequired);
+    EXPECT_STREQ("cics", dialog.m_strJoinTran);
+}
+
+TEST_F(ServiceDialog, AnErrorInAHandlerStaysInTheModuleAndTheDialogStaysOpen) {
+    dialog.m_bFailOnSave = true;
+    DialogUser user([](DialogUser& u) {
+        u.SetText(IDC_TRANID, "XY");
+        u.PressOK();
+        EXPECT_TRUE(IsWindowVisible(u.Dialog()));
+        EXPECT_EQ(0, g_liveErrors);
+        u.PressCancel();
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_STREQ("AB", dialog.m_strTranId);
 }
 
 TEST_F(ServiceDialog, AScriptThatLeavesTheDialogOpenEndsItWithAbort) {

@@ -8,6 +8,7 @@
 
 #define IDD_SERVICE 200
 #define IDD_ABSENT 299
+#define IDC_PROGRAM 1001
 #define IDC_TRANID 1003
 #define IDC_LOGIN 1000
 #define IDC_JOIN 1007
