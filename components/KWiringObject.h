@@ -20,6 +20,17 @@ public:
     CKWiringObject& operator=(const CKWiringObject& other);
     ~CKWiringObject() override = default;
 
+    // Virtual operations of the wiring object, in their order.
+    // A background text labelling this visualizer, placed before it and left
+    // of it with the label form of its data item; 0 for push buttons, radio
+    // buttons, check boxes and child tables, and for an item without a parent.
+    virtual BOOL CreateLabel();
+    // Names the item from its kind's prefix and what it is wired to (its
+    // command for a push button, else its data item), or leaves naming to the
+    // host when it is wired to nothing.
+    virtual BOOL MakeDefaultName();
+    virtual BOOL ApplyDefaultName();
+
     // Binds to the item in the current outline; answers its window.
     HWND AttachItem(HITEM item);
     // Binds to the design window's item; 0 (and nothing changed) for a handle

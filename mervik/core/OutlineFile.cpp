@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ItemKinds.h"
+#include "OutlineWalk.h"
 
 namespace mervik {
 namespace {
@@ -265,20 +266,7 @@ LoadResult LoadOutline(OutlineStore& store, const std::string& text, const std::
 
 std::string SaveOutline(const Outline& outline) {
     std::string out;
-    int depth = 0;
-    for (Item* node = outline.root->firstChild; node != nullptr;) {
-        SaveItem(*node, depth, out);
-        if (node->firstChild != nullptr) {
-            node = node->firstChild;
-            ++depth;
-            continue;
-        }
-        while (node->next == nullptr && node->parent != outline.root) {
-            node = node->parent;
-            --depth;
-        }
-        node = node->next;
-    }
+    WalkOutline(outline, [&out](const Item& item, int depth) { SaveItem(item, depth, out); });
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "OutlinePrinter.h"
 
 #include "ItemKinds.h"
+#include "OutlineWalk.h"
 
 namespace mervik {
 
@@ -14,20 +15,9 @@ std::string ItemLine(const Item& item) {
 
 std::string PrintOutline(const Outline& outline) {
     std::string out;
-    int depth = 0;
-    for (Item* node = outline.root->firstChild; node != nullptr;) {
-        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + ItemLine(*node) + '\n';
-        if (node->firstChild != nullptr) {
-            node = node->firstChild;
-            ++depth;
-            continue;
-        }
-        while (node->next == nullptr && node->parent != outline.root) {
-            node = node->parent;
-            --depth;
-        }
-        node = node->next;
-    }
+    WalkOutline(outline, [&out](const Item& item, int depth) {
+        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + ItemLine(item) + '\n';
+    });
     return out;
 }
 

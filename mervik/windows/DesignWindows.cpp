@@ -180,7 +180,7 @@ void DesignWindows::Forget(uint32_t item) {
 HWND DesignWindows::Rebuild(uint32_t outline, uint32_t item) {
     HWND old = ItemWindow(outline, item);
     if (old == nullptr)
-        return nullptr;
+        return CreateInOpenContainer(outline, item);
     HWND parent = (GetWindowLongPtrA(old, GWL_STYLE) & WS_CHILD) ? GetParent(old) : nullptr;
     // The old window's children go with it; forget every window that is destroyed.
     DestroyWindow(old);
@@ -193,6 +193,17 @@ HWND DesignWindows::Rebuild(uint32_t outline, uint32_t item) {
         }
     }
     return Create(outline, item, parent);
+}
+
+HWND DesignWindows::CreateInOpenContainer(uint32_t outline, uint32_t handle) {
+    // A child window added to the contents of a container that is open for
+    // design gets its window there, as the ones opened with it did.
+    Item* item = TheLibrary().outlines.FindItem(outline, handle);
+    if (item == nullptr || !IsChildWindowKind(item->kind) || item->parent == nullptr ||
+        item->parent->kind != kind::Contents || item->parent->parent == nullptr)
+        return nullptr;
+    HWND container = ItemWindow(outline, item->parent->parent->handle);
+    return container != nullptr ? Create(outline, handle, container) : nullptr;
 }
 
 void DesignWindows::CloseOutline(uint32_t outline) {

@@ -23,6 +23,8 @@ public:
     uint32_t WindowOutline(HWND window);
     // Replaces the item's window (and those of its child windows) by new ones.
     HWND Rebuild(uint32_t outline, uint32_t item);
+    // A window for a new child window item inside a container open for design.
+    HWND CreateInOpenContainer(uint32_t outline, uint32_t item);
     void CloseOutline(uint32_t outline);
 
     // Pixels per inch of the window's display, across or down.
