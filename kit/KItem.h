@@ -54,8 +54,8 @@ public:
     // The number of replacements made in the subtree.
     virtual int ReplaceText(const char* pattern, const char* replacement, BOOL matchCase,
                             BOOL partial);
-    virtual CString GetDescription();
     virtual BOOL FindChild(const char* name, CKItem& out, int sectionKind);
+    virtual CString GetDescription();
     virtual BOOL Attach(HOUTLINE outline, HITEM item);
     // Whether the item is an instance of the named class or of a class that
     // derives from it, through the application's class definitions.
