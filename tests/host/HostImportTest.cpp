@@ -5,22 +5,16 @@
 #include <algorithm>
 #include <set>
 
+#include "HostOrdinalList.h"
 #include "PeFile.h"
 #include "TestPaths.h"
 
 namespace {
 
-std::set<WORD> ListedOrdinals() {
-    std::set<WORD> ordinals;
-#define HOST_OPERATION(ordinal, name, bytes) EXPECT_TRUE(ordinals.insert(ordinal).second) << #name;
-#include "HostOrdinals.h"
-#undef HOST_OPERATION
-    return ordinals;
-}
-
 TEST(HostImports, EveryOperationIsImportedByItsOrdinalAndNoneByName) {
-    std::set<WORD> listed = ListedOrdinals();
+    std::set<WORD> listed = ListedHostOrdinals();
     EXPECT_EQ(61u, listed.size());
+    EXPECT_EQ(61, HostOperationCount()) << "an ordinal is listed twice";
 
     for (const BuildFolder& folder : ProductFolders()) {
         SCOPED_TRACE(folder.path);

@@ -5,28 +5,24 @@
 #include <map>
 #include <set>
 
+#include "HostOrdinalList.h"
 #include "PeFile.h"
 #include "TestPaths.h"
 
 namespace {
 
 TEST(MervikExportTable, OperationsByOrdinalOnlyAndTheApiByName) {
-    std::set<DWORD> listed;
-#define HOST_OPERATION(ordinal, name, bytes) listed.insert(ordinal);
-#include "HostOrdinals.h"
-#undef HOST_OPERATION
+    std::set<WORD> listed = ListedHostOrdinals();
     for (const BuildFolder& folder : ProductFolders()) {
         SCOPED_TRACE(folder.path);
         PeFile dll;
         ASSERT_TRUE(dll.Load(folder.path + "MERVIK11.DLL"));
         EXPECT_EQ(folder.machine, dll.Machine());
         EXPECT_EQ("MERVIK11.DLL", dll.ExportedModuleName());
-        std::map<DWORD, std::string> exports;
+        std::map<DWORD, std::string> exports = dll.ExportsByOrdinal();
         std::set<std::string> names;
-        for (const PeExport& e : dll.Exports()) {
-            exports[e.ordinal] = e.name;
-            names.insert(e.name);
-        }
+        for (const auto& entry : exports)
+            names.insert(entry.second);
         for (DWORD ordinal : listed) {
             ASSERT_EQ(1u, exports.count(ordinal)) << ordinal;
             EXPECT_EQ("", exports[ordinal]) << ordinal;

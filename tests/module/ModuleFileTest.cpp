@@ -44,10 +44,7 @@ TEST(ModuleFile, ExportsExactlyTheFourteenEntriesAtTheirOrdinals) {
         ASSERT_TRUE(pe.Load(folder.path + "KORVAL11.DLL"));
         EXPECT_EQ(folder.machine, pe.Machine());
         EXPECT_EQ("KORVAL11.DLL", pe.ExportedModuleName());
-        std::map<DWORD, std::string> actual;
-        for (const PeExport& e : pe.Exports())
-            actual[e.ordinal] = e.name;
-        EXPECT_EQ(kExpectedExports, actual);
+        EXPECT_EQ(kExpectedExports, pe.ExportsByOrdinal());
     }
 }
 

@@ -107,3 +107,10 @@ void PeFile::ReadImports(const IMAGE_DATA_DIRECTORY& dir) {
         m_imports.push_back(import);
     }
 }
+
+std::map<DWORD, std::string> PeFile::ExportsByOrdinal() const {
+    std::map<DWORD, std::string> byOrdinal;
+    for (const PeExport& e : m_exports)
+        byOrdinal[e.ordinal] = e.name;
+    return byOrdinal;
+}

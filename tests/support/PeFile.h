@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
 
     std::string ExportedModuleName() const { return m_exportName; }
     const std::vector<PeExport>& Exports() const { return m_exports; }
+    // Each exported ordinal with its name (empty for one exported without a name).
+    std::map<DWORD, std::string> ExportsByOrdinal() const;
     const std::vector<PeImport>& Imports() const { return m_imports; }
     WORD Machine() const { return m_machine; }
 
